@@ -59,3 +59,10 @@ TEST(Cp1251, RefusesWhatItCannotHold) {
     EXPECT_FALSE(Utf8ToCp1251("\xC0\x80").has_value());     // overlong NUL
     EXPECT_EQ(Utf8ToCp1251("Ёё №"), std::optional<std::string>("\xA8\xB8 \xB9"));
 }
+
+TEST(Cp1251, UpperCaseCoversCyrillic) {
+    EXPECT_EQ(UpperCp1251(W("траво варнот 18кгц 4 ёжик")), W("ТРАВО ВАРНОТ 18КГЦ 4 ЁЖИК"));
+    EXPECT_EQ(UpperCp1251(W("ўєіїґђѓљњќћџјѕ")), W("ЎЄІЇҐЂЃЉЊЌЋЏЈЅ"));
+    EXPECT_EQ(UpperCp1251(W("ABC №«»")), W("ABC №«»"));
+    EXPECT_EQ(TrimBlanks(" \t\r\nab c\x01 "), "ab c");
+}

@@ -98,6 +98,32 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8) {
     return out;
 }
 
+std::string UpperCp1251(std::string_view cp1251) {
+    std::string out(cp1251);
+    for (char& ch : out) {
+        const auto c = static_cast<unsigned char>(ch);
+        if ((c >= 'a' && c <= 'z') || c >= 0xE0) {
+            ch = static_cast<char>(c - 0x20);
+            continue;
+        }
+        // The letters outside the two regular blocks pair up through their code points.
+        const char32_t cp = Cp1251ToUnicode(c);
+        if (cp >= 0x0450 && cp <= 0x045F) {
+            if (const auto upper = UnicodeToCp1251(cp - 0x50)) ch = static_cast<char>(*upper);
+        } else if (cp == 0x0491) {
+            ch = static_cast<char>(0xA5);
+        }
+    }
+    return out;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    size_t b = 0, e = text.size();
+    while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
+    while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
+    return text.substr(b, e - b);
+}
+
 std::string W(std::string_view utf8) {
     auto converted = Utf8ToCp1251(utf8);
     if (!converted) throw std::logic_error("text outside Windows-1251");

@@ -19,6 +19,12 @@ std::string Cp1251ToUtf8(std::string_view cp1251);
 // Nothing when the text is not valid UTF-8 or holds a character the code page lacks.
 std::optional<std::string> Utf8ToCp1251(std::string_view utf8);
 
+// Upper case in Windows-1251: ASCII and Cyrillic letters (Ё, Ў, Є, ... included).
+std::string UpperCp1251(std::string_view cp1251);
+
+// Removes leading and trailing characters with codes 32 and below.
+std::string_view TrimBlanks(std::string_view text);
+
 // For texts this program itself defines: converts and never fails on them.
 std::string W(std::string_view utf8);
 
