@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     build-essential cmake
     libgtest-dev libgmock-dev googletest libbenchmark-dev
+    qt6-base-dev
+    libssl-dev libengine-gost-openssl
 )
 
 missing=()
