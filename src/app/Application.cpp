@@ -1,0 +1,59 @@
+#include "Application.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
+
+#include "QtSettingsStore.h"
+#include "QtText.h"
+#include "editor/HintHook.h"
+#include "editor/MainForm.h"
+
+namespace travo {
+namespace {
+
+// Qt aborts without a display; say so in words instead.
+bool DisplayAvailable() {
+#if defined(Q_OS_LINUX)
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return true;
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+int RunEditor(int argc, char** argv) {
+    if (!DisplayAvailable()) {
+        std::fputs("travo4gsm: no display to show the window on (DISPLAY is not set).\n"
+                   "Run it on a desktop, or under xvfb-run.\n",
+                   stderr);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setStyle(new TravoStyle);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(9);
+    QApplication::setFont(font);
+
+    AppState state;
+    state.settings.ProgramPath =
+        QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/").toStdString();
+    state.store = QtSettingsStore::OpenDefault();
+
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    TForm2 window(state, arguments, QDir::currentPath());
+    if (qEnvironmentVariableIsSet("TRAVO_QUIT_AFTER_START")) {
+        // For the start-up benchmark: the window is up and its file is open.
+        QObject::connect(&window, &TForm2::startupDone, &app, &QCoreApplication::quit,
+                         Qt::QueuedConnection);
+    }
+    window.show();
+    return app.exec();
+}
+
+} // namespace travo

@@ -1,0 +1,82 @@
+#include "FormOk.h"
+
+#include <QLabel>
+
+#include "ButtonPictures.h"
+#include "Dialogs.h"
+#include "Look.h"
+#include "QtText.h"
+
+namespace travo {
+namespace {
+
+QLabel* Centred(QWidget* parent, const char* name, QRect geometry, int pixels, QColor color) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixels);
+    f.setBold(true);
+    f.setItalic(true);
+    label->setFont(f);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, color);
+    label->setPalette(p);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setGeometry(geometry);
+    return label;
+}
+
+} // namespace
+
+TFormOkMessage::TFormOkMessage(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      pictures_(OkDialogPictures()), captions_({U("Отказаться"), U("Продолжить")}) {
+    setObjectName("TFormOkMessage");
+    setWindowTitle(QString());
+    setFixedSize(617, 282);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colors::Lime);
+    setPalette(p);
+    setAutoFillBackground(true);
+
+    StaticTextMessage =
+        Centred(this, "StaticTextMessage", QRect(8, 40, 601, 73), 27, QColor(Qt::black));
+    StaticTextRecomendation =
+        Centred(this, "StaticTextRecomendation", QRect(8, 128, 601, 73), 24, colors::Maroon);
+
+    BitBtnContinue = new PictureButton(this, 2, false);
+    BitBtnContinue->setObjectName("BitBtnContinue");
+    BitBtnContinue->setGeometry(328, 224, 200, 49);
+    BitBtnCancel = new PictureButton(this, 1, false);
+    BitBtnCancel->setObjectName("BitBtnCancel");
+    BitBtnCancel->setGeometry(48, 224, 200, 49);
+    for (PictureButton* b : {BitBtnContinue, BitBtnCancel}) {
+        b->SetFaceSource(&pictures_, &captions_);
+        b->setAutoDefault(false);
+        QFont face = b->font();
+        face.setBold(true);
+        face.setPointSize(10);
+        b->setFont(face);
+    }
+    BitBtnCancel->setDefault(true);
+    connect(BitBtnContinue, &QPushButton::clicked, this, [this] { done(mrOk); });
+    connect(BitBtnCancel, &QPushButton::clicked, this, [this] { done(mrCancel); });
+}
+
+void TFormOkMessage::SetMessages(const QString& message, const QString& secondLine,
+                                 bool withCancel) {
+    StaticTextMessage->setText(message);
+    StaticTextRecomendation->setText(secondLine);
+    BitBtnContinue->move(withCancel ? 328 : 184, 224);
+    BitBtnCancel->setVisible(withCancel);
+}
+
+void TFormOkMessage::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    BitBtnContinue->setFocus();
+    PaintFormButtons(this);
+}
+
+} // namespace travo
