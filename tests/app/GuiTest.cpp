@@ -17,13 +17,27 @@ void SetUpGuiTests() {
     QApplication::setFont(font);
 }
 
+namespace {
+QObject& Answers() {
+    static QObject answers;
+    return answers;
+}
+} // namespace
+
+int DropPendingAnswers() {
+    const auto pending = Answers().findChildren<QTimer*>();
+    qDeleteAll(pending);
+    return static_cast<int>(pending.size());
+}
+
 void WhenModal(std::function<void(QDialog*)> answer) {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(&Answers());
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, answer] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible()) return;
         timer->stop();
+        timer->setParent(nullptr);
         timer->deleteLater();
         answer(dialog);
     });

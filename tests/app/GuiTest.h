@@ -20,6 +20,9 @@ void SetUpGuiTests();
 
 // Runs answer on the next modal dialog as soon as it is shown.
 void WhenModal(std::function<void(QDialog*)> answer);
+// Answers still waiting for their dialog; a test's cleanup drops them, so that a
+// dialog that never came fails that test and not the next one.
+int DropPendingAnswers();
 
 // Types text into the focused widget key by key; Cyrillic included.
 void Type(QWidget* target, const QString& text);

@@ -51,6 +51,7 @@ class StartupTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { SetUpGuiTests(); }
+    void cleanup() { QCOMPARE(DropPendingAnswers(), 0); }
 
     void withoutAFileShowsTheDefaults() {
         EditorHarness h;

@@ -50,7 +50,7 @@ TFormDialogSetKeyConfig::TFormDialogSetKeyConfig(QWidget* parent)
     mono.setPointSize(11);
     mono.setBold(true);
     EditKEYConfig->setFont(mono);
-    EditKEYConfig->setMaxLength(32);
+    EditKEYConfig->SetMaxLength(32);
     EditKEYConfig->SetKeyFilter(&FilterSet(FilterKind::TextSpace));
     EditKEYConfig->setGeometry(8, 52, kWidth - 16, 28);
 

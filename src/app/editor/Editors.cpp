@@ -1,5 +1,6 @@
 #include "Editors.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -40,6 +41,9 @@ QString FilterText(const QString& text, const CharSet& set) {
 
 MaskEdit::MaskEdit(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, [this] { FilterEditText(); });
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& t) {
+        if (t.size() > maxLength_) setText(t.left(maxLength_));
+    });
 }
 
 void MaskEdit::SetChangeFilter(const CharSet* set) {
@@ -63,6 +67,11 @@ void MaskEdit::keyPressEvent(QKeyEvent* e) {
         return;
     }
     if (keyFilter_ && !KeyPasses(*e, *keyFilter_)) return;
+    const QString typed = e->text();
+    if (!typed.isEmpty() && typed.at(0).isPrint() &&
+        text().size() - selectedText().size() + typed.size() > maxLength_) {
+        return;
+    }
     if (upper_ && !e->text().isEmpty() && e->text().at(0).isPrint()) {
         insert(e->text().toUpper());
         return;
@@ -179,6 +188,10 @@ void GridCombo::focusInEvent(QFocusEvent* e) {
 
 void GridCombo::focusOutEvent(QFocusEvent* e) {
     QComboBox::focusOutEvent(e);
+    // The open list takes the focus inside the combo: that is no leaving.
+    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+        if (w == this) return;
+    }
     if (LeavesForGood(*e)) emit exited();
 }
 

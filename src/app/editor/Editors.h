@@ -23,6 +23,10 @@ public:
     void SetUpperCase(bool on) { upper_ = on; }
     // Enter and Esc end the edit (grid editors) instead of reaching the box.
     void SetEndKeys(bool on) { endKeys_ = on; }
+    // The most characters typing or pasting may leave; a text set by the program is
+    // never cut, so a value out of range stays whole for the checks to catch.
+    void SetMaxLength(int length) { maxLength_ = length; }
+    int MaxLength() const { return maxLength_; }
 
 signals:
     void endKey();
@@ -39,6 +43,7 @@ private:
     const CharSet* changeFilter_ = nullptr;
     bool upper_ = false;
     bool endKeys_ = false;
+    int maxLength_ = 32767;
 };
 
 // True when a typed key passes a filter: keys without text and Delete always do.

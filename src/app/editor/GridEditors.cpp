@@ -193,7 +193,7 @@ QString GridEditors::Tune(StringGrid* grid, QWidget* editor) {
     const int user = grid->Row();
     if (grid->Col() == 1) {
         if (auto* edit = qobject_cast<MaskEdit*>(editor))
-            edit->setMaxLength(device_.GetKeyType(user) != 0 ? 9 : 10);
+            edit->SetMaxLength(device_.GetKeyType(user) != 0 ? 9 : 10);
         return {};
     }
     if (grid->Col() == 3) {

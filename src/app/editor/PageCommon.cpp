@@ -17,7 +17,7 @@ MaskEdit* PageCommon::Row(const char* name, const char* labelName, const QString
     auto* edit = new MaskEdit(tab_);
     edit->setObjectName(name);
     edit->setGeometry(300, top, width, 24);
-    edit->setMaxLength(maxLength);
+    edit->SetMaxLength(maxLength);
     auto* label = new FocusLabel(caption, tab_, edit);
     label->setObjectName(labelName);
     label->setGeometry(16, top, 280, 24);

@@ -41,7 +41,7 @@ MaskEdit* PageIndic::TimeRow(const char* name, const QString& caption, int top, 
                              UpDown*& spinner, int min, int max) {
     auto* edit = new MaskEdit(GB_Indic_SignalAndInd);
     edit->setObjectName(name);
-    edit->setMaxLength(3);
+    edit->SetMaxLength(3);
     edit->SetKeyFilter(&FilterSet(FilterKind::Digits));
     edit->SetChangeFilter(&FilterSet(FilterKind::Digits));
     edit->setGeometry(kFieldX, top, 48, 24);

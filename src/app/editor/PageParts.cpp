@@ -40,7 +40,7 @@ void PageParts::Create_Parts() {
     GridEditors& grids = frame_.Grids();
     DelayEditor = grids.SG_Create_DigitEdit(SG_Parts, 1);
     DelayEditor->setObjectName("PARTS_SG_ME_Delay");
-    DelayEditor->setMaxLength(3);
+    DelayEditor->SetMaxLength(3);
     SetHelpHint(DelayEditor, 410);
     grids.SetExitHandler(DelayEditor, [this] {
         // PARTS_SG_ME_Delay_Exit: an empty box counts as 0; the check catches the range.
