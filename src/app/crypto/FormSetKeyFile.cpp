@@ -17,7 +17,7 @@ constexpr int kWidth = 420;
 TFormDialogSetKeyConfig::TFormDialogSetKeyConfig(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint),
-      pictures_(KeyPromptPictures()), captions_({U("Применить"), U("Отказаться")}) {
+      faces_(MakeFaces(KeyPromptPictures(), {U("Применить"), U("Отказаться")})) {
     setObjectName("TFormDialogSetKeyConfig");
     setWindowTitle(QString());
     auto centred = [this](const char* name, const QString& text, int top, QColor color) {
@@ -59,7 +59,7 @@ TFormDialogSetKeyConfig::TFormDialogSetKeyConfig(QWidget* parent)
     BtnCancel = new PictureButton(this, 2, false);
     BtnCancel->setObjectName("BtnCancel");
     for (PictureButton* b : {BtnOK, BtnCancel}) {
-        b->SetFaceSource(&pictures_, &captions_);
+        b->SetFaceSource(faces_);
         b->setAutoDefault(false);
         QFont face = b->font();
         face.setBold(true);

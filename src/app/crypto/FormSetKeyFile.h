@@ -1,8 +1,8 @@
 #pragma once
 // The key prompt for protected files.
 #include <QDialog>
-#include <QPixmap>
-#include <vector>
+
+#include "editor/Look.h"
 
 #include "crypto/CryptoAttempt.h"
 
@@ -36,8 +36,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    std::vector<QPixmap> pictures_;
-    std::vector<QString> captions_;
+    FaceSource faces_;
     std::string lastFileKey_;
 };
 

@@ -44,8 +44,8 @@ QLabel* Text(QWidget* parent, const char* name, QRect geometry, QFont font, QCol
 TFormErrorMessage::TFormErrorMessage(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      pictures_(ErrorDialogPictures()),
-      captions_({U("Установить \"по-умолчанию\""), U("Продолжить"), U("Исправить")}) {
+      faces_(MakeFaces(ErrorDialogPictures(),
+                       {U("Установить \"по-умолчанию\""), U("Продолжить"), U("Исправить")})) {
     setObjectName("TFormErrorMessage");
     setWindowTitle(QString());
     setFixedSize(615, 282);
@@ -71,7 +71,7 @@ TFormErrorMessage::TFormErrorMessage(QWidget* parent)
         face.setBold(true);
         face.setPointSize(10);
         b->setFont(face);
-        b->SetFaceSource(&pictures_, &captions_);
+        b->SetFaceSource(faces_);
         connect(b, &QPushButton::clicked, this, [this, result] { done(result); });
         return b;
     };

@@ -2,8 +2,8 @@
 // The error dialog: a message, a recommendation, and up to two of "Продолжить",
 // "Установить \"по-умолчанию\"" and "Исправить".
 #include <QDialog>
-#include <QPixmap>
-#include <vector>
+
+#include "Look.h"
 
 class QLabel;
 
@@ -33,8 +33,7 @@ protected:
     void reject() override;
 
 private:
-    std::vector<QPixmap> pictures_;
-    std::vector<QString> captions_;
+    FaceSource faces_;
 };
 
 } // namespace travo

@@ -32,7 +32,7 @@ QLabel* Centred(QWidget* parent, const char* name, QRect geometry, int pixels, Q
 TFormOkMessage::TFormOkMessage(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      pictures_(OkDialogPictures()), captions_({U("Отказаться"), U("Продолжить")}) {
+      faces_(MakeFaces(OkDialogPictures(), {U("Отказаться"), U("Продолжить")})) {
     setObjectName("TFormOkMessage");
     setWindowTitle(QString());
     setFixedSize(617, 282);
@@ -53,7 +53,7 @@ TFormOkMessage::TFormOkMessage(QWidget* parent)
     BitBtnCancel->setObjectName("BitBtnCancel");
     BitBtnCancel->setGeometry(48, 224, 200, 49);
     for (PictureButton* b : {BitBtnContinue, BitBtnCancel}) {
-        b->SetFaceSource(&pictures_, &captions_);
+        b->SetFaceSource(faces_);
         b->setAutoDefault(false);
         QFont face = b->font();
         face.setBold(true);

@@ -1,8 +1,8 @@
 #pragma once
 // The confirmation and success dialog: "Продолжить", and "Отказаться" when asked.
 #include <QDialog>
-#include <QPixmap>
-#include <vector>
+
+#include "Look.h"
 
 class QLabel;
 
@@ -26,8 +26,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    std::vector<QPixmap> pictures_;
-    std::vector<QString> captions_;
+    FaceSource faces_;
 };
 
 } // namespace travo

@@ -40,7 +40,7 @@ QString HintHook::HintAt(QWidget* widget, QPoint pos, QRect* area) const {
         const int tab = bar->tabAt(at);
         if (tab >= 0) {
             *area =
-                QRect(bar->mapTo(widget, bar->tabRect(tab).topLeft()), bar->tabRect(tab).size());
+                QRect(widget->mapFrom(bar, bar->tabRect(tab).topLeft()), bar->tabRect(tab).size());
             return pages_->widget(tab)->toolTip();
         }
     }
@@ -52,16 +52,19 @@ QString HintHook::HintAt(QWidget* widget, QPoint pos, QRect* area) const {
             header = list->editors.empty() ? nullptr : list->editors.front();
         if (auto* editor = qobject_cast<QWidget*>(header); editor && !editor->toolTip().isEmpty()) {
             const QRect cell = grid->CellRect(col, 0);
-            *area = QRect(grid->mapTo(widget, QPoint(cell.left(), 0)),
+            *area = QRect(widget->mapFrom(grid, QPoint(cell.left(), 0)),
                           QSize(cell.width(), grid->height()));
             return editor->toolTip();
         }
-        *area = QRect(grid->mapTo(widget, QPoint(0, 0)), grid->size());
-        return grid->toolTip();
+        if (!grid->toolTip().isEmpty()) {
+            *area = QRect(widget->mapFrom(grid, QPoint(0, 0)), grid->size());
+            return grid->toolTip();
+        }
     }
+    // A control without a hint of its own shows the nearest enclosing one's.
     for (QWidget* w = widget; w; w = w->parentWidget()) {
         if (!w->toolTip().isEmpty()) {
-            *area = QRect(w->mapTo(widget, QPoint(0, 0)), w->size());
+            *area = QRect(widget->mapFrom(w, QPoint(0, 0)), w->size());
             return w->toolTip();
         }
         if (w->isWindow()) break;

@@ -64,21 +64,20 @@ PictureButton::PictureButton(QWidget* parent, int tag, bool pictureAbove)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void PictureButton::SetFaceSource(const std::vector<QPixmap>* pictures,
-                                  const std::vector<QString>* captions) {
-    pictures_ = pictures;
-    captions_ = captions;
+FaceSource MakeFaces(std::vector<QPixmap> pictures, std::vector<QString> captions) {
+    return std::make_shared<const ButtonFaces>(
+        ButtonFaces{std::move(pictures), std::move(captions)});
 }
 
 QString PictureButton::Caption() const {
     const size_t index = static_cast<size_t>(tag_ < 0 ? -tag_ : tag_);
-    if (!captions_ || index == 0 || index > captions_->size()) return {};
-    return (*captions_)[index - 1];
+    if (!faces_ || index == 0 || index > faces_->captions.size()) return {};
+    return faces_->captions[index - 1];
 }
 
 const std::vector<QPixmap>& PictureButton::Pictures() const {
     static const std::vector<QPixmap> none;
-    return pictures_ ? *pictures_ : none;
+    return faces_ ? faces_->pictures : none;
 }
 
 void PictureButton::SetGlyph(const QPixmap& glyph) {

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class QWidget;
@@ -36,6 +37,16 @@ int HelpContext(const QWidget* control);
 // of other classes are left alone.
 void SetFocusColor(QWidget* control, bool focused);
 
+// A form's button pictures and caption table (indexed from 1 by a button's Tag).
+// Buttons share it, so a face repainted while the form is being torn down still
+// finds its pictures.
+struct ButtonFaces {
+    std::vector<QPixmap> pictures;
+    std::vector<QString> captions;
+};
+using FaceSource = std::shared_ptr<const ButtonFaces>;
+FaceSource MakeFaces(std::vector<QPixmap> pictures, std::vector<QString> captions);
+
 // A picture button: its face (picture and caption) is painted from its Tag.
 class PictureButton : public QPushButton {
     Q_OBJECT
@@ -44,8 +55,7 @@ public:
 
     int Tag() const { return tag_; }
     bool PictureAbove() const { return pictureAbove_; }
-    // The form's pictures and caption table (indexed from 1), used on every repaint.
-    void SetFaceSource(const std::vector<QPixmap>* pictures, const std::vector<QString>* captions);
+    void SetFaceSource(FaceSource faces) { faces_ = std::move(faces); }
     QString Caption() const;
     const std::vector<QPixmap>& Pictures() const;
     const QPixmap& Glyph() const { return glyph_; }
@@ -58,8 +68,7 @@ protected:
 private:
     int tag_;
     bool pictureAbove_;
-    const std::vector<QPixmap>* pictures_ = nullptr;
-    const std::vector<QString>* captions_ = nullptr;
+    FaceSource faces_;
     QPixmap glyph_;
 };
 

@@ -103,7 +103,7 @@ PictureButton* TForm2::Button(const char* name, int tag, QRect geometry) {
     auto* b = new PictureButton(this, tag, true);
     b->setObjectName(name);
     b->setGeometry(geometry);
-    b->SetFaceSource(&IL_Buttons, &captions_);
+    b->SetFaceSource(IL_Buttons);
     QFont f = b->font();
     f.setBold(true);
     b->setFont(f);
@@ -111,17 +111,10 @@ PictureButton* TForm2::Button(const char* name, int tag, QRect geometry) {
 }
 
 void TForm2::CreateFrame() {
-    IL_Buttons = MainButtonPictures();
-    captions_ = {U("Открыть"),
-                 U("Печать"),
-                 U("В устройство..."),
-                 U("Сохранить"),
-                 QString(),
-                 U("По-умолчанию"),
-                 U("Настройки"),
-                 U("Отменить"),
-                 U("Открыть файл"),
-                 U("Выбрать файл \"в ручную\"")};
+    IL_Buttons = MakeFaces(MainButtonPictures(),
+                           {U("Открыть"), U("Печать"), U("В устройство..."), U("Сохранить"),
+                            QString(), U("По-умолчанию"), U("Настройки"), U("Отменить"),
+                            U("Открыть файл"), U("Выбрать файл \"в ручную\"")});
 
     PagesParam = new QTabWidget(this);
     PagesParam->setObjectName("PagesParam");

@@ -8,6 +8,7 @@
 
 #include "Dialogs.h"
 #include "EditorFrame.h"
+#include "Look.h"
 #include "files/Settings.h"
 #include "model/Device.h"
 
@@ -125,8 +126,7 @@ private:
     std::unique_ptr<PageMode> mode_;
     std::unique_ptr<PageIndic> indic_;
     std::unique_ptr<PageParts> parts_;
-    std::vector<QPixmap> IL_Buttons;
-    std::vector<QString> captions_;
+    FaceSource IL_Buttons; // pictures and captions of the main window's buttons
     std::map<FocusSlot, QPointer<QWidget>> focusSlots_;
     std::string memo_;
     QString fileName_;
