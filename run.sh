@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# Builds the program and starts it: ./run.sh [FILE]
+# Builds the editor and starts it: ./run.sh [FILE]
+# Without FILE it opens config.ini or config.cry of the current folder, else the
+# default configuration.
 set -euo pipefail
 root="$(cd "$(dirname "$0")" && pwd)"
 "$root/scripts/build.sh" >&2
-if [ $# -eq 0 ]; then
-    exec "$root/build/src/cli/travo4gsm-cli" defaults
-else
-    exec "$root/build/src/cli/travo4gsm-cli" normalize "$@"
-fi
+exec "$root/build/src/app/travo4gsm" "$@"

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the tests and the benchmarks need,
-# and nothing when they are all present already.
+# and nothing when they are all present already. Liberation Sans stands in for
+# Arial with the same metrics, so the windows are laid out as designed.
 set -euo pipefail
 
 packages=(
     build-essential cmake
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    qt6-base-dev
+    qt6-base-dev qt6-qpa-plugins
+    fonts-liberation2
     libssl-dev libengine-gost-openssl
 )
 
