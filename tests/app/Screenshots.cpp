@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
         for (int i = 0; i < window.PagesParam->count(); ++i) {
             if (!window.PagesParam->isTabVisible(i)) continue;
             window.PagesParam->setCurrentIndex(i);
+            QCoreApplication::processEvents(); // scroll bars show or hide by a queued call
             window.grab().save(
                 QDir(out).filePath(window.PagesParam->widget(i)->objectName() + ".png"));
         }

@@ -16,7 +16,9 @@ TEST(InputFilters, EveryCodeOfEverySet) {
         {FilterKind::Digits, [&](int c) { return c == 8 || digit(c); }},
         {FilterKind::Text, [&](int c) { return c == 8 || digit(c) || c >= 65; }},
         {FilterKind::TextSpace,
-         [&](int c) { return c == 8 || c == ' ' || digit(c) || (c >= 65 && c <= 122) || c >= 192; }},
+         [&](int c) {
+             return c == 8 || c == ' ' || digit(c) || (c >= 65 && c <= 122) || c >= 192;
+         }},
         {FilterKind::Phone,
          [&](int c) { return c == 8 || c == '#' || c == '*' || c == '+' || digit(c); }},
         {FilterKind::Hex, [&](int c) { return c == 8 || hex(c); }},

@@ -88,13 +88,15 @@ TForm2::TForm2(AppState& state, QStringList arguments, QString folder)
     setFixedSize(792, 556);
     CreateFrame();
     FormCreate();
-    // The dialogs of this issue, created once after the window.
+    // Created once, after the window, so that they stand over it.
     dialogs_.error = new TFormErrorMessage(this);
     dialogs_.ok = new TFormOkMessage(this);
     dialogs_.keyPrompt = new TFormDialogSetKeyConfig(this);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
+    // Faces at once: a key prompt at start stands over the window for a while.
+    PaintFormButtons(this);
 }
 
 TForm2::~TForm2() = default;

@@ -24,7 +24,7 @@ void PageParts::Create_Parts() {
     SG_Parts->SetColWidth(1, 698);
     SG_Parts->SetRowHeight(22);
     SG_Parts->SetTag(0);
-    SG_Parts->setGeometry(8, 8, 741, 118);
+    SG_Parts->setGeometry(8, 8, SG_Parts->WidthForAllCols(), SG_Parts->HeightForAllRows());
     SG_Parts->SetCell(0, 0, U("№"));
     SG_Parts->SetCell(1, 0, U("Задержка на выход (секунды)"));
     for (int n = 1; n <= 4; ++n) SG_Parts->SetCell(0, n, QString::number(n));

@@ -73,6 +73,16 @@ int StringGrid::VisibleDataRows() const {
     return std::max(1, free / line);
 }
 
+int StringGrid::HeightForAllRows() const {
+    ensurePolished(); // the style sets the frame's width
+    return rows_ * (rowHeight_ + (gridLines_ ? 1 : 0)) + 2 * frameWidth();
+}
+
+int StringGrid::WidthForAllCols() const {
+    ensurePolished();
+    return ColLeft(ColCount()) + 2 * frameWidth();
+}
+
 void StringGrid::UpdateScroll() {
     const int dataRows = rows_ - fixedRows_;
     const int visible = VisibleDataRows();

@@ -55,6 +55,10 @@ public:
                                 const QRect& rect, CellState state);
     void Repaint() { viewport()->update(); }
 
+    // The outer size at which every row and column shows, so that no scroll bar is needed.
+    int HeightForAllRows() const;
+    int WidthForAllCols() const;
+
 signals:
     void selectCell(int col, int row); // before a new cell becomes current
     void keyPressed(QKeyEvent* event); // every key the grid does not navigate by
