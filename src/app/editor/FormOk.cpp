@@ -1,5 +1,6 @@
 #include "FormOk.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "ButtonPictures.h"
@@ -71,6 +72,19 @@ void TFormOkMessage::SetMessages(const QString& message, const QString& secondLi
     StaticTextRecomendation->setText(secondLine);
     BitBtnContinue->move(withCancel ? 328 : 184, 224);
     BitBtnCancel->setVisible(withCancel);
+}
+
+void TFormOkMessage::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) {
+        // Esc is "Отказаться", the cancel button; without it Esc does nothing.
+        if (!BitBtnCancel->isHidden()) done(mrCancel);
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void TFormOkMessage::reject() {
+    done(mrCancel); // the close box
 }
 
 void TFormOkMessage::showEvent(QShowEvent* e) {

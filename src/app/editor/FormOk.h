@@ -24,6 +24,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void reject() override;
 
 private:
     FaceSource faces_;

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -94,6 +95,17 @@ void PictureButton::focusInEvent(QFocusEvent* e) {
 void PictureButton::focusOutEvent(QFocusEvent* e) {
     QPushButton::focusOutEvent(e);
     PaintButtonNormal(this);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* e) {
+    // Enter presses the focused button, the one painted yellow, and not the window's
+    // default button: the installer confirms what he sees highlighted.
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+        (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
 }
 
 QColor PictureBackground() {
