@@ -22,14 +22,15 @@ enum class Press { Enter, TabEnter, Space, Escape, Close };
 // had the focus when it came up goes to firstFocus.
 int Run(QDialog& dialog, Press press, QString* firstFocus = nullptr) {
     WhenModal([press, firstFocus](QDialog* d) {
-        QWidget* focus = QApplication::focusWidget();
+        // The dialog's own focus child: the window may not be active yet offscreen.
+        QWidget* focus = d->focusWidget();
         if (firstFocus) *firstFocus = focus ? focus->objectName() : QString();
         if (!focus) focus = d;
         switch (press) {
         case Press::Enter: Key(focus, Qt::Key_Return, "\r"); break;
         case Press::TabEnter:
             Key(focus, Qt::Key_Tab, "\t");
-            Key(QApplication::focusWidget(), Qt::Key_Return, "\r");
+            Key(d->focusWidget(), Qt::Key_Return, "\r");
             break;
         case Press::Space: Key(focus, Qt::Key_Space, " "); break;
         case Press::Escape: Key(focus, Qt::Key_Escape, "\x1b"); break;
@@ -176,12 +177,11 @@ private slots:
         QCOMPARE(Run(prompt, Press::Enter, &focus), int(QDialog::Accepted));
         QCOMPARE(focus, QString("EditKEYConfig"));
         // Tab leaves the field for "Применить", then "Отказаться".
-        WhenModal([](QDialog*) {
-            QWidget* field = QApplication::focusWidget();
-            Key(field, Qt::Key_Tab, "\t");
-            Key(QApplication::focusWidget(), Qt::Key_Tab, "\t");
-            QCOMPARE(QApplication::focusWidget()->objectName(), QString("BtnCancel"));
-            Key(QApplication::focusWidget(), Qt::Key_Return, "\r");
+        WhenModal([](QDialog* d) {
+            Key(d->focusWidget(), Qt::Key_Tab, "\t");
+            Key(d->focusWidget(), Qt::Key_Tab, "\t");
+            QCOMPARE(d->focusWidget()->objectName(), QString("BtnCancel"));
+            Key(d->focusWidget(), Qt::Key_Return, "\r");
         });
         QCOMPARE(prompt.exec(), int(QDialog::Rejected));
         QCOMPARE(Run(prompt, Press::Escape), int(QDialog::Rejected));

@@ -1,6 +1,8 @@
 #pragma once
 // The modal dialogs, created once at start and handed to whoever shows them.
 #include <QDialog>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <functional>
 
 namespace travo {
@@ -14,6 +16,14 @@ enum ModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrRetry = 4 };
 
 // Shows a dialog modally and gives its result; tests may answer in its place.
 using ModalRunner = std::function<int(QDialog&)>;
+
+// Esc presses the dialog's cancel button, and does nothing while that is hidden
+// (the close box still closes); true when the key was Esc.
+inline bool EscapePressesCancel(const QKeyEvent* e, QPushButton* cancel) {
+    if (e->key() != Qt::Key_Escape) return false;
+    if (!cancel->isHidden()) cancel->click();
+    return true;
+}
 
 struct Dialogs {
     TFormErrorMessage* error = nullptr;

@@ -1,6 +1,5 @@
 #include "FormError.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 
 #include "ButtonPictures.h"
@@ -115,16 +114,11 @@ void TFormErrorMessage::showEvent(QShowEvent* e) {
 }
 
 void TFormErrorMessage::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) {
-        // Esc is "Исправить", the cancel button; without it Esc does nothing.
-        if (!B_Cancel->isHidden()) done(mrRetry);
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    if (!EscapePressesCancel(e, B_Cancel)) QDialog::keyPressEvent(e); // "Исправить"
 }
 
 void TFormErrorMessage::reject() {
-    done(mrCancel);
-} // the close box
+    done(mrCancel); // the close box
+}
 
 } // namespace travo

@@ -1,6 +1,5 @@
 #include "FormOk.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 
 #include "ButtonPictures.h"
@@ -75,12 +74,7 @@ void TFormOkMessage::SetMessages(const QString& message, const QString& secondLi
 }
 
 void TFormOkMessage::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) {
-        // Esc is "Отказаться", the cancel button; without it Esc does nothing.
-        if (!BitBtnCancel->isHidden()) done(mrCancel);
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    if (!EscapePressesCancel(e, BitBtnCancel)) QDialog::keyPressEvent(e); // "Отказаться"
 }
 
 void TFormOkMessage::reject() {
