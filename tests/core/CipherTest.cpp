@@ -100,3 +100,26 @@ TEST(Crc16Swapped, PublishedCheckValueAndEmptyRange) {
     EXPECT_EQ(Crc16Swapped(digits, 5, 4), 0xFFFF);
     EXPECT_EQ(Crc16Swapped(digits, 1, 1), Crc16Swapped(digits + 1, 0, 0));
 }
+
+TEST(Crc16Swapped, AgreesWithTheBitwiseDefinitionAtEveryLengthAndOffset) {
+    // The register shifted bit by bit, as CRC-16/MODBUS is defined.
+    auto bitwise = [](const std::uint8_t* p, std::size_t n) {
+        std::uint16_t c = 0xFFFF;
+        for (std::size_t i = 0; i < n; ++i) {
+            c ^= p[i];
+            for (int bit = 0; bit < 8; ++bit)
+                c = static_cast<std::uint16_t>((c & 1) ? (c >> 1) ^ 0xA001 : c >> 1);
+        }
+        return static_cast<std::uint16_t>((c << 8) | (c >> 8));
+    };
+    std::vector<std::uint8_t> data(300);
+    std::uint32_t x = 12345;
+    for (auto& b : data) b = static_cast<std::uint8_t>((x = x * 1103515245 + 12345) >> 16);
+    for (std::ptrdiff_t from : {0, 1, 3, 7}) {
+        for (std::ptrdiff_t n = 1; n <= 200; ++n) {
+            ASSERT_EQ(Crc16Swapped(data.data(), from, from + n - 1),
+                      bitwise(data.data() + from, static_cast<std::size_t>(n)))
+                << "from " << from << " length " << n;
+        }
+    }
+}

@@ -28,8 +28,9 @@ struct CryptoResult {
     std::string payload; // the configuration text when code is CryptoRead
 };
 
-// Deciphers the bytes of a protected file with an expanded key.
-CryptoResult DecodeCryptoBytes(std::string_view bytes, std::string_view expandedKey);
+// Deciphers the bytes of a protected file with an expanded key; the payload is
+// made in the bytes' own buffer.
+CryptoResult DecodeCryptoBytes(std::string bytes, std::string_view expandedKey);
 
 // Reads up to 64001 bytes of the file and deciphers them.
 CryptoResult LoadCryptoFile(const std::string& path, std::string_view expandedKey);

@@ -100,22 +100,45 @@ void FileCipher::DecipherBlocks(std::uint8_t* data, std::size_t count) const {
     for (; i < count; ++i) DecipherGroup<1>(data + 8 * i, key_.data(), f);
 }
 
-std::uint16_t Crc16Swapped(const std::uint8_t* bytes, std::ptrdiff_t from, std::ptrdiff_t to) {
-    static const auto table = [] {
-        std::array<std::uint16_t, 256> t{};
+namespace {
+
+// Slicing by eight: row k advances the register over a byte followed by k zero bytes,
+// so eight bytes take one step of independent lookups.
+using CrcTables = std::array<std::array<std::uint16_t, 256>, 8>;
+
+const CrcTables& Crc16Tables() {
+    static const CrcTables tables = [] {
+        CrcTables t{};
         for (std::uint32_t b = 0; b < 256; ++b) {
             std::uint32_t c = b;
             for (int bit = 0; bit < 8; ++bit) c = (c & 1) ? (c >> 1) ^ 0xA001 : c >> 1;
-            t[b] = static_cast<std::uint16_t>(c);
+            t[0][b] = static_cast<std::uint16_t>(c);
+        }
+        for (size_t k = 1; k < 8; ++k) {
+            for (size_t b = 0; b < 256; ++b) {
+                const std::uint16_t prev = t[k - 1][b];
+                t[k][b] = static_cast<std::uint16_t>((prev >> 8) ^ t[0][prev & 0xFF]);
+            }
         }
         return t;
     }();
+    return tables;
+}
+
+} // namespace
+
+std::uint16_t Crc16Swapped(const std::uint8_t* bytes, std::ptrdiff_t from, std::ptrdiff_t to) {
     if (to < from) return 0xFFFF;
-    std::uint16_t c = 0xFFFF;
-    for (std::ptrdiff_t i = from; i <= to; ++i) {
-        c = static_cast<std::uint16_t>((c >> 8) ^ table[(c ^ bytes[i]) & 0xFF]);
+    const CrcTables& t = Crc16Tables();
+    const std::uint8_t* p = bytes + from;
+    std::size_t n = static_cast<std::size_t>(to - from) + 1;
+    std::uint32_t c = 0xFFFF;
+    for (; n >= 8; n -= 8, p += 8) {
+        c = t[7][(c ^ p[0]) & 0xFF] ^ t[6][((c >> 8) ^ p[1]) & 0xFF] ^ t[5][p[2]] ^ t[4][p[3]] ^
+            t[3][p[4]] ^ t[2][p[5]] ^ t[1][p[6]] ^ t[0][p[7]];
     }
-    return static_cast<std::uint16_t>((c << 8) | (c >> 8));
+    for (; n > 0; --n, ++p) c = (c >> 8) ^ t[0][(c ^ *p) & 0xFF];
+    return static_cast<std::uint16_t>(((c & 0xFF) << 8) | (c >> 8));
 }
 
 } // namespace travo
