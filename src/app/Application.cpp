@@ -25,6 +25,20 @@ bool DisplayAvailable() {
 #endif
 }
 
+// A display that is named but cannot be opened makes Qt abort while the application
+// starts; this says so in words and ends with the same exit code as no display.
+QtMessageHandler previousHandler = nullptr;
+void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr,
+                     "travo4gsm: no display to show the window on (the window system could not be started).\n%s\n",
+                     qPrintable(text));
+        std::fflush(stderr);
+        std::_Exit(2);
+    }
+    if (previousHandler) previousHandler(type, context, text);
+}
+
 // Quits the program after the first paint of the window it watches.
 class QuitOnPaint : public QObject {
 public:
@@ -45,7 +59,9 @@ int RunEditor(int argc, char** argv) {
                    stderr);
         return 2;
     }
+    previousHandler = qInstallMessageHandler(StartupMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previousHandler);
     QApplication::setStyle(new TravoStyle);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(9);

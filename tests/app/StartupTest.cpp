@@ -2,6 +2,7 @@
 // defaults; protected files with the real key prompt; the armed panel; "По-умолчанию".
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QTabWidget>
 
 #include "CryptoWriter.h"
@@ -52,6 +53,23 @@ class StartupTest : public QObject {
 private slots:
     void initTestCase() { SetUpGuiTests(); }
     void cleanup() { QCOMPARE(DropPendingAnswers(), 0); }
+
+    void withoutADisplayItSaysSo() {
+        // None at all, and one that is named but cannot be opened.
+        for (const char* display : {"", ":987"}) {
+            QProcess editor;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+                env.remove(name);
+            if (*display) env.insert("DISPLAY", display);
+            editor.setProcessEnvironment(env);
+            editor.start(QStringLiteral(TRAVO_EDITOR_EXE), {});
+            QVERIFY(editor.waitForFinished(30000));
+            QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(editor.exitCode(), 2);
+            QVERIFY2(editor.readAllStandardError().contains("no display"), display);
+        }
+    }
 
     void withoutAFileShowsTheDefaults() {
         EditorHarness h;
