@@ -31,7 +31,8 @@ QtMessageHandler previousHandler = nullptr;
 void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
         std::fprintf(stderr,
-                     "travo4gsm: no display to show the window on (the window system could not be started).\n%s\n",
+                     "travo4gsm: no display to show the window on (the window system could not be "
+                     "started).\n%s\n",
                      qPrintable(text));
         std::fflush(stderr);
         std::_Exit(2);
