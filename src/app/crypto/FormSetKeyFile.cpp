@@ -54,17 +54,8 @@ TFormDialogSetKeyConfig::TFormDialogSetKeyConfig(QWidget* parent)
     EditKEYConfig->SetKeyFilter(&FilterSet(FilterKind::TextSpace));
     EditKEYConfig->setGeometry(8, 52, kWidth - 16, 28);
 
-    BtnOK = new PictureButton(this, 1, false);
-    BtnOK->setObjectName("BtnOK");
-    BtnCancel = new PictureButton(this, 2, false);
-    BtnCancel->setObjectName("BtnCancel");
-    for (PictureButton* b : {BtnOK, BtnCancel}) {
-        b->SetFaceSource(faces_);
-        b->setAutoDefault(false);
-        QFont face = b->font();
-        face.setBold(true);
-        b->setFont(face);
-    }
+    BtnOK = MakeDialogButton(this, "BtnOK", 1, faces_);
+    BtnCancel = MakeDialogButton(this, "BtnCancel", 2, faces_);
     BtnOK->setDefault(true);
     connect(BtnOK, &QPushButton::clicked, this, [this] {
         lastFileKey_ = FieldText();

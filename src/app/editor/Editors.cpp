@@ -67,8 +67,8 @@ void MaskEdit::keyPressEvent(QKeyEvent* e) {
         return;
     }
     // Enter and Esc are not typing: they go on to the dialog's default and cancel buttons.
-    const bool dialogKey = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter ||
-                           e->key() == Qt::Key_Escape;
+    const bool dialogKey =
+        e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Escape;
     if (keyFilter_ && !dialogKey && !KeyPasses(*e, *keyFilter_)) return;
     const QString typed = e->text();
     if (!typed.isEmpty() && typed.at(0).isPrint() &&

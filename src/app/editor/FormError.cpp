@@ -45,13 +45,7 @@ TFormErrorMessage::TFormErrorMessage(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       faces_(MakeFaces(ErrorDialogPictures(),
                        {U("Установить \"по-умолчанию\""), U("Продолжить"), U("Исправить")})) {
-    setObjectName("TFormErrorMessage");
-    setWindowTitle(QString());
-    setFixedSize(615, 282);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, colors::LightYellow);
-    setPalette(p);
-    setAutoFillBackground(true);
+    SetUpMessageDialog(this, "TFormErrorMessage", QSize(615, 282), colors::LightYellow);
 
     Text(this, "L_Error", QRect(8, 8, 0, 0), Arial(21, false, true), colors::Red, U("Ошибка:"));
     ST_Message = Text(this, "ST_Message", QRect(8, 40, 601, 73), Arial(19, true, false),
@@ -62,15 +56,8 @@ TFormErrorMessage::TFormErrorMessage(QWidget* parent)
                             Arial(19, true, false), colors::Maroon);
 
     auto button = [this](const char* name, int tag, QRect geometry, int result) {
-        auto* b = new PictureButton(this, tag, false);
-        b->setObjectName(name);
+        PictureButton* b = MakeDialogButton(this, name, tag, faces_, 10);
         b->setGeometry(geometry);
-        b->setAutoDefault(false);
-        QFont face = b->font();
-        face.setBold(true);
-        face.setPointSize(10);
-        b->setFont(face);
-        b->SetFaceSource(faces_);
         connect(b, &QPushButton::clicked, this, [this, result] { done(result); });
         return b;
     };

@@ -33,33 +33,17 @@ TFormOkMessage::TFormOkMessage(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       faces_(MakeFaces(OkDialogPictures(), {U("Отказаться"), U("Продолжить")})) {
-    setObjectName("TFormOkMessage");
-    setWindowTitle(QString());
-    setFixedSize(617, 282);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, colors::Lime);
-    setPalette(p);
-    setAutoFillBackground(true);
+    SetUpMessageDialog(this, "TFormOkMessage", QSize(617, 282), colors::Lime);
 
     StaticTextMessage =
         Centred(this, "StaticTextMessage", QRect(8, 40, 601, 73), 27, QColor(Qt::black));
     StaticTextRecomendation =
         Centred(this, "StaticTextRecomendation", QRect(8, 128, 601, 73), 24, colors::Maroon);
 
-    BitBtnContinue = new PictureButton(this, 2, false);
-    BitBtnContinue->setObjectName("BitBtnContinue");
+    BitBtnContinue = MakeDialogButton(this, "BitBtnContinue", 2, faces_, 10);
     BitBtnContinue->setGeometry(328, 224, 200, 49);
-    BitBtnCancel = new PictureButton(this, 1, false);
-    BitBtnCancel->setObjectName("BitBtnCancel");
+    BitBtnCancel = MakeDialogButton(this, "BitBtnCancel", 1, faces_, 10);
     BitBtnCancel->setGeometry(48, 224, 200, 49);
-    for (PictureButton* b : {BitBtnContinue, BitBtnCancel}) {
-        b->SetFaceSource(faces_);
-        b->setAutoDefault(false);
-        QFont face = b->font();
-        face.setBold(true);
-        face.setPointSize(10);
-        b->setFont(face);
-    }
     BitBtnCancel->setDefault(true);
     connect(BitBtnContinue, &QPushButton::clicked, this, [this] { done(mrOk); });
     connect(BitBtnCancel, &QPushButton::clicked, this, [this] { done(mrCancel); });

@@ -81,6 +81,19 @@ const std::vector<QPixmap>& PictureButton::Pictures() const {
     return faces_ ? faces_->pictures : none;
 }
 
+PictureButton* MakeDialogButton(QWidget* dialog, const char* name, int tag, FaceSource faces,
+                                int pointSize) {
+    auto* b = new PictureButton(dialog, tag, false);
+    b->setObjectName(name);
+    b->SetFaceSource(std::move(faces));
+    b->setAutoDefault(false);
+    QFont face = b->font();
+    face.setBold(true);
+    if (pointSize > 0) face.setPointSize(pointSize);
+    b->setFont(face);
+    return b;
+}
+
 void PictureButton::SetGlyph(const QPixmap& glyph) {
     glyph_ = glyph;
     setIcon(QIcon(glyph));

@@ -73,6 +73,11 @@ private:
     QPixmap glyph_;
 };
 
+// A dialog's picture button (picture left of its bold caption) painted from faces;
+// a pointSize of 0 keeps the dialog's size.
+PictureButton* MakeDialogButton(QWidget* dialog, const char* name, int tag, FaceSource faces,
+                                int pointSize = 0);
+
 // The background colour every button picture is drawn on; it shows as the face's frame.
 QColor PictureBackground();
 
