@@ -10,6 +10,7 @@
 #include "editor/FormError.h"
 #include "editor/FormOk.h"
 #include "editor/Look.h"
+#include "text/Cp1251.h"
 
 using namespace travo;
 using namespace travo::test;
@@ -167,6 +168,42 @@ private slots:
         QCOMPARE(Run(dialog, Press::Enter), int(mrOk));
         QCOMPARE(Run(dialog, Press::Escape), 99); // no cancel button: Esc does nothing
         QCOMPARE(Run(dialog, Press::Close), int(mrCancel));
+    }
+
+    void keyPromptLayoutAndTheLastKey() {
+        QWidget owner;
+        owner.show();
+        TFormDialogSetKeyConfig prompt(&owner);
+        prompt.SetKeyMode(false);
+        QVERIFY(!prompt.StaticTextErrorKey->isHidden());
+        QVERIFY(prompt.StaticTextNew->isHidden());
+        QCOMPARE(prompt.height(), 179 - 27); // the outer 179 less the caption bar
+        QCOMPARE(prompt.BtnOK->y(), 96);
+        QCOMPARE(prompt.BtnCancel->y(), 96);
+        QCOMPARE(prompt.BtnOK->Caption(), U("Применить"));
+        QCOMPARE(prompt.BtnCancel->Caption(), U("Отказаться"));
+
+        auto typeThen = [&](const QString& text, Press press) {
+            WhenModal([text, press](QDialog* d) {
+                auto* field = static_cast<TFormDialogSetKeyConfig*>(d)->EditKEYConfig;
+                field->clear();
+                Type(field, text);
+                Key(press == Press::Enter ? static_cast<QWidget*>(field) : d,
+                    press == Press::Enter ? Qt::Key_Return : Qt::Key_Escape,
+                    press == Press::Enter ? "\r" : "\x1b");
+            });
+            return prompt.exec();
+        };
+        QCOMPARE(typeThen(U("Ключ 1"), Press::Enter), int(QDialog::Accepted));
+        QCOMPARE(prompt.FieldText(), W("Ключ 1"));
+        QCOMPARE(prompt.LastFileKey(), W("Ключ 1"));
+        // Cancelling keeps the last confirmed key; the field keeps what was typed.
+        QCOMPARE(typeThen("other", Press::Escape), int(QDialog::Rejected));
+        QCOMPARE(prompt.LastFileKey(), W("Ключ 1"));
+        QCOMPARE(prompt.FieldText(), std::string("other"));
+        // At most 32 characters.
+        QCOMPARE(typeThen(QString(40, 'k'), Press::Enter), int(QDialog::Accepted));
+        QCOMPARE(prompt.LastFileKey(), std::string(32, 'k'));
     }
 
     void keyPromptKeys() {
